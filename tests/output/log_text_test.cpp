@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -161,6 +162,27 @@ TEST(SampleLine, ValueBeyondTheRoundingRangeFaults)
 {
     EXPECT_THROW(FormatSampleLine(1, 0.0001, 1e15, 0, 0, SampleLineStyle::FullRun), FloatingPointError);
     EXPECT_THROW(FormatSampleLine(1, 0.0001, 0, 1e14, 0, SampleLineStyle::Stepping), FloatingPointError);
+}
+
+// A sample line is the number texts of the rounded values; checked here on
+// many random values of every magnitude a run can print.
+TEST(SampleLine, EqualsTheTextsOfTheRoundedValues)
+{
+    std::mt19937_64 random(20261211);
+    std::uniform_real_distribution<double> exponent(-12.0, 14.0);
+    std::uniform_int_distribution<int> step(1, 1000);
+    auto value = [&] { return ((random() & 1) ? -1 : 1) * std::pow(10.0, exponent(random)); };
+    for (int n = 0; n < 100000; ++n) {
+        const std::int32_t k = step(random);
+        const double h = value() * 1e-9;
+        const double uc = value() / 10, ic = value() / 100, id = value() / 100;
+        const std::string expected = FormatGeneral(RoundDecimals(k * h, 8)) + "  " +
+                                     FormatGeneral(RoundDecimals(uc, 4)) + "  " +
+                                     FormatGeneral(RoundDecimals(ic, 5)) + "  " +
+                                     FormatGeneral(RoundDecimals(id, 5));
+        ASSERT_EQ(FormatSampleLine(k, h, uc, ic, id, SampleLineStyle::FullRun), expected)
+            << std::hexfloat << k << " " << h << " " << uc << " " << ic << " " << id;
+    }
 }
 
 // Sample 500 of the default run, from its known values (Uc 0.0750360482120,

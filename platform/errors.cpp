@@ -24,6 +24,13 @@ FloatingPointError::FloatingPointError(FloatFault fault)
 {
 }
 
+std::string ErrorBoxText(std::string_view message)
+{
+    std::string text(message);
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+    return text;
+}
+
 void RaiseFloatFault(FloatFault fault)
 {
     throw FloatingPointError(fault);

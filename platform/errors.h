@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace nelin {
 
@@ -37,5 +38,10 @@ class FileError : public Error {
 public:
     using Error::Error;
 };
+
+// The text of the default error box: the message with a full stop added,
+// unless it is empty or ends in a character whose code is not above that of
+// the full stop (such as "!", ")" or "." itself).
+std::string ErrorBoxText(std::string_view message);
 
 } // namespace nelin

@@ -7,6 +7,9 @@
 
 namespace nelin {
 
+// The decimal separator of every number read or written, whatever the locale.
+inline constexpr char DecimalSeparator = '.';
+
 // Accepts leading blanks, an optional sign and decimal digits, or hexadecimal
 // digits after "$", "x" or "0x" (x in either case), and nothing after the
 // digits. The value must fit a signed 32-bit integer.

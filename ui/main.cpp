@@ -1,7 +1,13 @@
-#include <cstdio>
+#include "ui/messages.h"
+#include "ui/tform1.h"
 
-int main()
+#include <QApplication>
+
+int main(int argc, char* argv[])
 {
-    std::puts("nelin: the simulation core is built; the window is not there yet.");
-    return 0;
+    QApplication application(argc, argv);
+    nelin::ModalMessageBoxes messages;
+    nelin::TForm1 form(messages);
+    form.show();
+    return application.exec();
 }

@@ -2,6 +2,7 @@
 #include "model/circuit.h"
 #include "platform/errors.h"
 
+#include "tests/support/fakes.h"
 #include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
@@ -102,11 +103,7 @@ TEST(RoundDecimals, QuotientOf2To63OrMoreIsInvalid)
     EXPECT_NO_THROW(RoundDecimals(9.2e13, 5));
 }
 
-struct VectorLog : OutputLog {
-    std::vector<std::string> lines;
-    void ClearLog() override { lines.clear(); }
-    void AppendLogLine(std::string_view line) override { lines.emplace_back(line); }
-};
+using testing_support::VectorLog;
 
 TEST(RunHeader, DefaultParameters)
 {

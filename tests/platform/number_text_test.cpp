@@ -198,5 +198,21 @@ TEST(NumberText, IgnoresTheProcessLocale)
     std::setlocale(LC_ALL, "C");
 }
 
+TEST(ErrorBoxText, AddsAFullStopUnlessTheMessageEndsInPunctuation)
+{
+    struct Row { const char* message; const char* text; };
+    for (const Row& row : {Row{"Floating point overflow", "Floating point overflow."},
+                           Row{"", ""},
+                           Row{"Hodnota parametra je mimo rozsah!", "Hodnota parametra je mimo rozsah!"},
+                           Row{"'' is not a valid floating point value", "'' is not a valid floating point value."},
+                           Row{"ends in (x)", "ends in (x)"},
+                           Row{"ends in a stop.", "ends in a stop."},
+                           Row{"ends in a blank ", "ends in a blank "},
+                           Row{"končí písmenom ľ", "končí písmenom ľ."},
+                           Row{"quoted \"", "quoted \""}}) {
+        EXPECT_EQ(ErrorBoxText(row.message), row.text);
+    }
+}
+
 } // namespace
 } // namespace nelin

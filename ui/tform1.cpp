@@ -114,6 +114,7 @@ void TForm1::SetupCharts()
 void TForm1::ConnectHandlers()
 {
     connect(ui_->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(ui_->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(ui_->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(ui_->Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
     connect(ui_->CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
@@ -169,6 +170,19 @@ void TForm1::Button1Click()
     Guarded([this] {
         ReadParameterFields(FieldTexts(), state_.Parameters);
         if (RunFull(state_, DiodeTicked(), log_, charts_) == RunOutcome::OutOfRange) messages_.ShowRangeMessage();
+    });
+}
+
+// Each name is made right before its file is written; the first file that
+// fails ends the save and leaves the walk where it was.
+void TForm1::Button2Click()
+{
+    Guarded([this] {
+        for (int i = 1; i <= 4; ++i) {
+            SaveChartBitmap(Chart(i), StampedFileName(QStringLiteral("graf%1.bmp").arg(i), clock_));
+        }
+        SaveLogFile(log_, StampedFileName(QStringLiteral(".txt"), clock_));
+        state_.StepPosition = 0;
     });
 }
 

@@ -5,6 +5,7 @@
 
 #include "model/parameters.h"
 #include "output/memo_log.h"
+#include "output/saving.h"
 #include "ui/key_filter.h"
 #include "ui/runs.h"
 
@@ -33,10 +34,13 @@ public:
     RunState& State() { return state_; }
     MemoLog& Log() { return log_; }
     ChartWidget& Chart(int index); // 1 ... 4
+    // The clock that stamps saved files; the local clock unless replaced.
+    void SetClock(LocalClock clock) { clock_ = std::move(clock); }
 
     // Handlers, as the layout wires them.
     void FormCreate();
     void Button1Click();
+    void Button2Click();
     void Button3Click();
     void Button4Click();
     void CheckBox1Click();
@@ -76,6 +80,7 @@ private:
     RunState state_;
     MemoLog log_;
     RunCharts charts_{};
+    LocalClock clock_ = [] { return QDateTime::currentDateTime(); };
 };
 
 } // namespace nelin

@@ -47,18 +47,21 @@ locale_t ClassicLocale()
     return locale;
 }
 
+// Steps over an optional "+" or "-" at i; true for "-".
+bool TakeSign(std::string_view text, std::size_t& i)
+{
+    if (i >= text.size() || (text[i] != '+' && text[i] != '-')) return false;
+    return text[i++] == '-';
+}
+
 } // namespace
 
 std::int32_t TextToInteger(std::string_view text)
 {
-    std::size_t i = 0;
     const std::size_t n = text.size();
+    std::size_t i = 0;
     while (i < n && text[i] == ' ') ++i;
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    const bool negative = TakeSign(text, i);
     unsigned base = 10;
     if (i < n && text[i] == '$') {
         base = 16;
@@ -90,14 +93,10 @@ std::int32_t TextToInteger(std::string_view text)
 
 double TextToDecimal(std::string_view text)
 {
-    std::size_t i = 0;
     const std::size_t n = text.size();
+    std::size_t i = 0;
     while (i < n && text[i] == ' ') ++i;
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    const bool negative = TakeSign(text, i);
 
     // The mantissa's digits without leading zeros, as 0.<digits> x 10^pointExponent.
     std::string digits;
@@ -127,11 +126,7 @@ double TextToDecimal(std::string_view text)
     long long exponent = 0;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
-        bool negativeExponent = false;
-        if (i < n && (text[i] == '+' || text[i] == '-')) {
-            negativeExponent = text[i] == '-';
-            ++i;
-        }
+        const bool negativeExponent = TakeSign(text, i);
         for (; i < n && IsDigit(text[i]); ++i) {
             exponent = exponent * 10 + (text[i] - '0');
             if (exponent > MaxDecimalExponent) exponent = MaxDecimalExponent;

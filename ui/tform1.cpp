@@ -165,12 +165,18 @@ bool TForm1::DiodeTicked() const
     return ui_->CheckBox1->isChecked();
 }
 
+template <class Run>
+void TForm1::RunFromFields(Run run)
+{
+    Guarded([this, run] {
+        ReadParameterFields(FieldTexts(), state_.Parameters);
+        if (run(state_, DiodeTicked(), log_, charts_) == RunOutcome::OutOfRange) messages_.ShowRangeMessage();
+    });
+}
+
 void TForm1::Button1Click()
 {
-    Guarded([this] {
-        ReadParameterFields(FieldTexts(), state_.Parameters);
-        if (RunFull(state_, DiodeTicked(), log_, charts_) == RunOutcome::OutOfRange) messages_.ShowRangeMessage();
-    });
+    RunFromFields(RunFull);
 }
 
 // Each name is made right before its file is written; the first file that
@@ -188,10 +194,7 @@ void TForm1::Button2Click()
 
 void TForm1::Button3Click()
 {
-    Guarded([this] {
-        ReadParameterFields(FieldTexts(), state_.Parameters);
-        if (RunOneStep(state_, DiodeTicked(), log_, charts_) == RunOutcome::OutOfRange) messages_.ShowRangeMessage();
-    });
+    RunFromFields(RunOneStep);
 }
 
 void TForm1::Button4Click()

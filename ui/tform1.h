@@ -73,6 +73,9 @@ private:
     // default error box, with what it did before left in place.
     template <class Body>
     void Guarded(Body&& body);
+    // Reads the fields, then runs; a range failure shows the range message.
+    template <class Run>
+    void RunFromFields(Run run);
     bool FieldAccepts(const QLineEdit& field, FieldFilter filter, char32_t typed) const;
 
     std::unique_ptr<Ui::TForm1> ui_;

@@ -1,15 +1,14 @@
 #include "platform/errors.h"
 #include "platform/file_stream.h"
+#include "tests/support/file_size_limit.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <dirent.h>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace nelin {
@@ -103,20 +102,13 @@ TEST_F(Files, MissingFolderCannotCreate)
 TEST_F(Files, SizeLimitIsAWriteErrorAndKeepsTheEarlierFile)
 {
     WriteWholeFile("a.txt", "earlier");
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    ::getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit limit = previous;
-    limit.rlim_cur = 1000;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
     std::string message;
     try {
+        testing_support::FileSizeLimit limit(1000);
         WriteWholeFile("a.txt", std::string(5000, 'x'));
     } catch (const FileError& e) {
         message = e.what();
     }
-    ::setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(message, "Stream write error");
     EXPECT_EQ(Read("a.txt"), "earlier");
     EXPECT_EQ(Entries(), std::vector<std::string>{"a.txt"}); // no temporary left behind

@@ -1,5 +1,6 @@
 #include "output/chart_widget.h"
 #include "platform/file_stream.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/recorded_messages.h"
 #include "ui/tform1.h"
@@ -13,9 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <deque>
-#include <sys/resource.h>
 
 namespace nelin {
 namespace {
@@ -217,15 +216,10 @@ TEST_F(Saving, AFileSizeLimitEndsTheSaveAndKeepsTheEarlierFiles)
     const QByteArray earlierPicture = Read(Stamp + QStringLiteral("graf1.bmp"));
     Click("Button1");
     Click("Button3");
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previousLimit{};
-    getrlimit(RLIMIT_FSIZE, &previousLimit);
-    rlimit limit = previousLimit;
-    limit.rlim_cur = 100'000; // below one picture
-    setrlimit(RLIMIT_FSIZE, &limit);
-    Click("Button2");
-    setrlimit(RLIMIT_FSIZE, &previousLimit);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        testing_support::FileSizeLimit limit(100'000); // below one picture
+        Click("Button2");
+    }
 
     EXPECT_EQ(messages.errors, QStringList{QStringLiteral("Stream write error")});
     EXPECT_EQ(Files(), StampedFiles(Stamp)); // no temporary left behind

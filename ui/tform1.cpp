@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 
+#include <algorithm>
 #include <optional>
 
 namespace nelin {
@@ -43,6 +44,21 @@ std::optional<char32_t> TypedCharacter(const QKeyEvent& event)
     return static_cast<char32_t>(text.front());
 }
 
+// A label is as wide as its text. The stand-in for the layout's font runs
+// wider than the font the layout was drawn with, so a text that would pass
+// its designed width (and run under the control beside it) is set narrower.
+void FitToDesignedWidth(QLabel& label)
+{
+    const int designed = label.width();
+    const int needed = label.fontMetrics().horizontalAdvance(label.text());
+    if (needed > designed) {
+        QFont font = label.font();
+        font.setStretch(std::max<int>(QFont::ExtraCondensed, designed * QFont::Unstretched / needed));
+        label.setFont(font);
+    }
+    label.adjustSize();
+}
+
 } // namespace
 
 TForm1::TForm1(MessageBoxes& messages, QWidget* parent)
@@ -69,7 +85,7 @@ TForm1::TForm1(MessageBoxes& messages, QWidget* parent)
     }
     for (QLabel* label : findChildren<QLabel*>()) {
         label->setFocusPolicy(Qt::NoFocus);
-        label->adjustSize(); // labels are as wide as their text in the font at hand
+        FitToDesignedWidth(*label);
     }
     for (QLineEdit* field : {ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->Edit4, ui_->Edit5, ui_->Edit6, ui_->Edit7}) {
         field->installEventFilter(this);

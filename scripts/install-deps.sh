@@ -4,7 +4,8 @@
 set -eu
 
 PACKAGES="cmake ninja-build g++ qt6-base-dev libqcustomplot-dev libgtest-dev libbenchmark-dev
-fonts-liberation2 fonts-dejavu-core locales"
+fonts-liberation2 fonts-dejavu-core locales
+xvfb xdotool xclip imagemagick"
 
 missing=""
 for package in $PACKAGES; do

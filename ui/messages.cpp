@@ -3,11 +3,37 @@
 #include "platform/errors.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
 
 namespace nelin {
+namespace {
+
+// A message box whose Ctrl+C copies its caption, text and button to the
+// clipboard between dashed rules, as the desktop's own message boxes do, so
+// that a message can be passed on to a teacher or a bug report.
+class MessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!event->matches(QKeySequence::Copy)) {
+            QMessageBox::keyPressEvent(event);
+            return;
+        }
+        const QString rule = QStringLiteral("---------------------------\n");
+        QGuiApplication::clipboard()->setText(rule + windowTitle() + QLatin1Char('\n') + rule + text() +
+                                              QLatin1Char('\n') + rule + QStringLiteral("OK\n") + rule);
+        event->accept();
+    }
+};
+
+} // namespace
 
 QString ApplicationTitle(const QString& programPath)
 {
@@ -20,14 +46,14 @@ ModalMessageBoxes::ModalMessageBoxes(QWidget* parent) : parent_(parent) {}
 void ModalMessageBoxes::ShowError(const QString& message)
 {
     const QString text = QString::fromStdString(ErrorBoxText(message.toStdString()));
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle(QCoreApplication::applicationFilePath()), text,
+    MessageBox box(QMessageBox::Critical, ApplicationTitle(QCoreApplication::applicationFilePath()), text,
                     QMessageBox::Ok, parent_);
     box.exec();
 }
 
 void ModalMessageBoxes::ShowRangeMessage()
 {
-    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(QCoreApplication::applicationFilePath()),
+    MessageBox box(QMessageBox::NoIcon, ApplicationTitle(QCoreApplication::applicationFilePath()),
                     QString::fromUtf8(RangeMessage), QMessageBox::Ok);
     box.adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -12,6 +12,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace nelin {
@@ -89,6 +90,7 @@ TForm1::TForm1(MessageBoxes& messages, QWidget* parent)
     }
     for (QLineEdit* field : {ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->Edit4, ui_->Edit5, ui_->Edit6, ui_->Edit7}) {
         field->installEventFilter(this);
+        field->setMaxLength(std::numeric_limits<int>::max()); // no limit: a long paste is kept whole
     }
     ConnectHandlers();
     FormCreate();

@@ -1,4 +1,5 @@
-// Times the window as a user meets it, on the offscreen platform:
+// Times the window as a user meets it, on the offscreen platform unless
+// QT_QPA_PLATFORM names another:
 //   build/bench/window_bench
 // prints the median of each figure: a full run of 1000 steps with the diode
 // from the click to the end of the repaint, one "Krokuj" press at step 1000 of
@@ -81,7 +82,7 @@ int StartUpChild(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc > 1 && std::strcmp(argv[1], "--start-up") == 0) return StartUpChild(argc, argv);
 
     QApplication application(argc, argv);

@@ -5,7 +5,7 @@ set -eu
 
 PACKAGES="cmake ninja-build g++ qt6-base-dev libqcustomplot-dev libgtest-dev libbenchmark-dev
 fonts-liberation2 fonts-dejavu-core locales
-xvfb xdotool xclip imagemagick clang libclang-rt-14-dev"
+xvfb xdotool xclip imagemagick clang libclang-rt-14-dev desktop-file-utils appstream"
 
 missing=""
 for package in $PACKAGES; do

@@ -1,8 +1,9 @@
 // Random key sequences typed into the seven entry fields of the window:
 // a field's text only ever changes as its filter allows. A character the
-// filter drops leaves the text as it was, the text never holds a character
-// outside the field's set nor a second "." or "-", and every change of the
-// text, and no other key, makes the next "Krokuj" start a new walk.
+// filter drops leaves the text and the walk as they were, Ctrl with a letter
+// changes nothing, the text never holds a character outside the field's set
+// nor a second "." or "-", and every change of the text makes the next
+// "Krokuj" start a new walk.
 #include "check.h"
 #include "tests/support/recorded_messages.h"
 #include "ui/key_filter.h"

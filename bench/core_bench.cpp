@@ -48,10 +48,11 @@ void FullRunCore(benchmark::State& bench)
         IntegrateCircuit(state.Parameters, state.Samples);
         for (std::int32_t i = 0; i <= MaxStepCount; ++i) DeriveSample(state.Parameters, state.Samples, i);
         const SampleBuffers& s = state.Samples;
+        std::string line;
         for (std::int32_t i = 1; i <= MaxStepCount; ++i) {
             const auto k = static_cast<std::size_t>(i);
-            std::string line = FormatSampleLine(i, state.Parameters.StepSize, s.UcSamples[k],
-                                                s.IcSamples[k], s.IdSamples[k], SampleLineStyle::FullRun);
+            WriteSampleLine(line, i, state.Parameters.StepSize, s.UcSamples[k], s.IcSamples[k], s.IdSamples[k],
+                            SampleLineStyle::FullRun);
             benchmark::DoNotOptimize(line.data());
         }
     }

@@ -235,6 +235,14 @@ void WriteColumnHeader(OutputLog& log)
 std::string FormatSampleLine(std::int32_t k, double h, double uc, double ic, double id,
                              SampleLineStyle style)
 {
+    std::string line;
+    WriteSampleLine(line, k, h, uc, ic, id, style);
+    return line;
+}
+
+void WriteSampleLine(std::string& out, std::int32_t k, double h, double uc, double ic, double id,
+                     SampleLineStyle style)
+{
     const bool full = style == SampleLineStyle::FullRun;
     const std::string_view gap = full ? "  " : "   ";
     const std::string_view lastGap = full ? "  " : " ";
@@ -252,7 +260,7 @@ std::string FormatSampleLine(std::int32_t k, double h, double uc, double ic, dou
     end = WriteRounded(end, c, 5);
     end = std::copy(lastGap.begin(), lastGap.end(), end);
     end = WriteRounded(end, d, 5);
-    return std::string(line, end);
+    out.assign(line, end);
 }
 
 } // namespace nelin

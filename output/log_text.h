@@ -34,5 +34,9 @@ void WriteColumnHeader(OutputLog& log);
 // decimals, separated by the gaps of the style.
 std::string FormatSampleLine(std::int32_t k, double h, double uc, double ic, double id,
                              SampleLineStyle style);
+// The same line written into `out`, whose storage a run reuses for every
+// sample instead of allocating a string per line.
+void WriteSampleLine(std::string& out, std::int32_t k, double h, double uc, double ic, double id,
+                     SampleLineStyle style);
 
 } // namespace nelin

@@ -20,11 +20,13 @@ void AddSamplePoints(const RunCharts& charts, const SampleBuffers& s, std::int32
     charts[3]->AddPoint(s.UdSamples[k], s.IdSamples[k]);
 }
 
-std::string SampleLine(const RunState& state, std::int32_t i, SampleLineStyle style)
+// Writes the line of sample i into `line`, reusing its storage.
+const std::string& SampleLine(std::string& line, const RunState& state, std::int32_t i, SampleLineStyle style)
 {
     const auto k = static_cast<std::size_t>(i);
     const SampleBuffers& s = state.Samples;
-    return FormatSampleLine(i, state.Parameters.StepSize, s.UcSamples[k], s.IcSamples[k], s.IdSamples[k], style);
+    WriteSampleLine(line, i, state.Parameters.StepSize, s.UcSamples[k], s.IcSamples[k], s.IdSamples[k], style);
+    return line;
 }
 
 } // namespace
@@ -40,9 +42,10 @@ RunOutcome RunFull(RunState& state, bool diodeTicked, OutputLog& log, const RunC
     IntegrateCircuit(p, state.Samples);
     for (std::int32_t i = 0; i <= p.StepCount; ++i) DeriveSample(p, state.Samples, i);
     WriteColumnHeader(log);
+    std::string line;
     for (std::int32_t i = 1; i <= p.StepCount; ++i) {
         AddSamplePoints(charts, state.Samples, i);
-        log.AppendLogLine(SampleLine(state, i, SampleLineStyle::FullRun));
+        log.AppendLogLine(SampleLine(line, state, i, SampleLineStyle::FullRun));
     }
     return RunOutcome::Done;
 }
@@ -65,7 +68,8 @@ RunOutcome RunOneStep(RunState& state, bool diodeTicked, OutputLog& log, const R
     IntegrateCircuit(p, state.Samples);
     DeriveSample(p, state.Samples, k);
     AddSamplePoints(charts, state.Samples, k);
-    log.AppendLogLine(SampleLine(state, k, SampleLineStyle::Stepping));
+    std::string line;
+    log.AppendLogLine(SampleLine(line, state, k, SampleLineStyle::Stepping));
     return RunOutcome::Done;
 }
 

@@ -46,6 +46,16 @@ long PeakResidentKiB()
     return usage.ru_maxrss;
 }
 
+// Milliseconds that `action` takes.
+template <class Action>
+double TimedMs(Action&& action)
+{
+    Clock clock;
+    clock.start();
+    action();
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
 // Runs the handler's posted work and every pending paint.
 void FinishRepaint()
 {
@@ -98,11 +108,10 @@ int main(int argc, char* argv[])
 
     std::vector<double> full;
     for (int i = 0; i < 41; ++i) {
-        Clock clock;
-        clock.start();
-        QTest::mouseClick(draw, Qt::LeftButton);
-        FinishRepaint();
-        full.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        full.push_back(TimedMs([draw] {
+            QTest::mouseClick(draw, Qt::LeftButton);
+            FinishRepaint();
+        }));
     }
 
     // Walk to step 999, then time the presses that show sample 1000.
@@ -112,11 +121,10 @@ int main(int argc, char* argv[])
         FinishRepaint();
         for (int i = 0; i < 11; ++i) {
             form.State().StepPosition = 999;
-            Clock clock;
-            clock.start();
-            QTest::keyClick(step, Qt::Key_Return);
-            FinishRepaint();
-            press.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+            press.push_back(TimedMs([step] {
+                QTest::keyClick(step, Qt::Key_Return);
+                FinishRepaint();
+            }));
         }
     }
 
@@ -124,11 +132,10 @@ int main(int argc, char* argv[])
     long childPeak = 0;
     for (int i = 0; i < 11; ++i) {
         QProcess child;
-        Clock clock;
-        clock.start();
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--start-up")});
-        child.waitForReadyRead(10000);
-        startUp.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        startUp.push_back(TimedMs([&child] {
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--start-up")});
+            child.waitForReadyRead(10000);
+        }));
         const QByteArray line = child.readAllStandardOutput();
         childPeak = std::max(childPeak, line.mid(line.indexOf(' ') + 1).trimmed().toLong());
         child.waitForFinished(10000);

@@ -6,6 +6,7 @@
 # with sudo.
 set -eu
 cd "$(dirname "$0")/.."
+. scripts/xvfb.sh
 
 if [ "$(id -u)" = 0 ]; then as_root=""; else as_root="sudo"; fi
 
@@ -20,22 +21,14 @@ $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$package"
 work=$(mktemp -d)
 cleanup() {
     [ -n "${app:-}" ] && kill "$app" 2>/dev/null
-    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
     wait 2>/dev/null || true
     rm -rf "$work"
     $as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq nelin >/dev/null
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1300x1000x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-if [ ! -s "$work/display" ]; then
-    echo "check-package: Xvfb could not be started" >&2
-    cat "$work/xvfb.log" >&2
-    exit 1
-fi
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_xvfb "$work" check-package
 
 (cd "$work" && exec env -u QT_QPA_PLATFORM /usr/bin/nelin) &
 app=$!

@@ -40,21 +40,11 @@ trap cleanup EXIT
 
 # --- the X server ------------------------------------------------------------
 
-exec 3>"$WORK/display"
-Xvfb -displayfd 3 -screen 0 1300x1000x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-exec 3>&-
-for _ in $(seq 100); do
-    [ -s "$WORK/display" ] && break
-    sleep 0.05
-done
-if [ ! -s "$WORK/display" ]; then
-    echo "real-window tests: Xvfb could not be started:" >&2
-    cat "$WORK/xvfb.log" >&2
+. "$(dirname "$0")/../../scripts/xvfb.sh"
+if ! start_xvfb "$WORK" "real-window tests"; then
     echo "0 passed, 1 failed"
     exit 1
 fi
-export DISPLAY=":$(head -n 1 "$WORK/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 
